@@ -1,0 +1,4 @@
+#pragma once
+
+// Hands each control event to its handler until a close request arrives.
+void RunEventLoop();

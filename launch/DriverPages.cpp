@@ -1,0 +1,9 @@
+#include "launch/DriverPages.h"
+
+void OpenMainboardPage()
+{
+}
+
+void OpenGraphicsPage()
+{
+}

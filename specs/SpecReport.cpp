@@ -1,0 +1,5 @@
+#include "specs/SpecReport.h"
+
+void ShowSystemSpecs()
+{
+}

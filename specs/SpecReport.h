@@ -1,0 +1,4 @@
+// The machine summary behind the wide button.
+#pragma once
+
+void ShowSystemSpecs();

@@ -1,0 +1,82 @@
+// End-to-end harness: stages Quorvel.exe with stand-in programs in a folder of its own,
+// starts it, and reads and drives its window from this process, as another program would.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// A Windows path for a path that the build gave in Unix form.
+std::wstring WindowsPath(const std::string& path);
+std::wstring FolderOf(const std::wstring& path);
+std::wstring ReadTextFile(const std::wstring& path); // UTF-8 file as UTF-16
+void WriteBytesFile(const std::wstring& path, const std::string& bytes);
+
+// A fresh folder holding a copy of Quorvel.exe and of each stand-in named (explorer.exe,
+// powershell.exe): Windows searches a program's own folder first for what it starts.
+std::wstring StageQuorvel(const std::wstring& quorvelExe, const std::wstring& standInFolder,
+                          const std::vector<std::wstring>& standIns);
+
+struct RunningQuorvel {
+    PROCESS_INFORMATION process = {};
+    HWND window = NULL;
+    std::wstring folder;
+};
+
+// Starts the staged program and waits until its window is visible with all seven controls.
+bool StartQuorvel(const std::wstring& folder, RunningQuorvel& running);
+// Waits for the process to end; its exit code, or STILL_ACTIVE after the time-out.
+DWORD WaitForExit(RunningQuorvel& running, DWORD milliseconds);
+// Ends the process if it still runs and closes the handles.
+void StopQuorvel(RunningQuorvel& running);
+
+struct ControlInfo {
+    HWND handle;
+    std::wstring className;
+    int id;
+    LONG_PTR style;
+    LONG_PTR exStyle;
+    RECT rect; // in the main window's client coordinates
+    std::wstring text;
+    std::vector<std::wstring> items; // drop-down lists only
+    int selection;                   // drop-down lists only; -1 for none
+};
+
+std::vector<ControlInfo> ListControls(HWND window);
+HWND ControlById(HWND window, int id);
+RECT ClientRectOf(HWND window);
+
+// Presses a button without waiting for its handler, as a click would.
+void PressButton(HWND window, int id);
+// Selects a list item and notifies the window as a user's choice would (CBN_SELCHANGE).
+void ChooseListItem(HWND window, int id, int index);
+
+struct MessageBoxInfo {
+    HWND handle = NULL;
+    HWND owner = NULL;
+    std::wstring title;
+    std::wstring text;
+};
+
+// The first visible message box of the process, waiting up to the time given.
+bool WaitForMessageBox(DWORD processId, DWORD milliseconds, MessageBoxInfo& box);
+// True when no message box of the process appears within the time given.
+bool NoMessageBoxWithin(DWORD processId, DWORD milliseconds);
+void DismissMessageBox(const MessageBoxInfo& box);
+bool WaitUntilGone(HWND window, DWORD milliseconds);
+
+// The window with the keyboard focus in the thread of the given window, or null.
+HWND FocusedWindow(HWND window);
+
+// Lines a stand-in wrote to its record of calls, one command line each.
+std::vector<std::wstring> RecordedCalls(const std::wstring& folder, const wchar_t* standIn);
+// Waits until the record holds at least count lines.
+std::vector<std::wstring> WaitForCalls(const std::wstring& folder, const wchar_t* standIn, size_t count,
+                                       DWORD milliseconds);
+
+// Runs a shell command of the host (such as xdotool) and waits for it; its exit code, or
+// STILL_ACTIVE when it did not end in time.
+DWORD RunHostProgram(const std::wstring& commandLine, DWORD milliseconds);
+// The X11 window behind a Wine top-level window, for xdotool.
+unsigned long XWindowOf(HWND window);

@@ -1,0 +1,51 @@
+// Stands in for a program that Quorvel starts (explorer.exe, powershell.exe) when it is
+// placed beside Quorvel.exe. Files beside the stand-in, named after it, steer it:
+//   NAME.calls  each start appends its command line here, as one UTF-8 line;
+//   NAME.out    if present, its bytes are written to standard output, unchanged;
+//   NAME.wait   if present, the number of milliseconds to keep running afterwards.
+#include <windows.h>
+
+#include <string>
+
+static std::string ReadFileBytes(const std::wstring& path, bool& found)
+{
+    std::string bytes;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
+    found = file != INVALID_HANDLE_VALUE;
+    if (!found)
+        return bytes;
+    char buffer[65536];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, NULL) && got > 0)
+        bytes.append(buffer, got);
+    CloseHandle(file);
+    return bytes;
+}
+
+int wmain()
+{
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(NULL, self, MAX_PATH);
+    std::wstring base(self);
+
+    const wchar_t* commandLine = GetCommandLineW();
+    int length = WideCharToMultiByte(CP_UTF8, 0, commandLine, -1, NULL, 0, NULL, NULL);
+    std::string record(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, commandLine, -1, &record[0], length, NULL, NULL);
+    record.back() = '\n';
+    HANDLE calls = CreateFileW((base + L".calls").c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
+                               OPEN_ALWAYS, 0, NULL);
+    DWORD written = 0;
+    WriteFile(calls, record.data(), static_cast<DWORD>(record.size()), &written, NULL);
+    CloseHandle(calls);
+
+    bool found = false;
+    std::string output = ReadFileBytes(base + L".out", found);
+    if (found && !output.empty())
+        WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), output.data(), static_cast<DWORD>(output.size()), &written, NULL);
+
+    std::string wait = ReadFileBytes(base + L".wait", found);
+    if (found)
+        Sleep(static_cast<DWORD>(atol(wait.c_str())));
+    return 0;
+}
