@@ -91,3 +91,13 @@ TEST_F(RunningQuorvelTest, AltF4EndsTheProcessWithExitCodeZero)
     ASSERT_EQ(0u, RunHostProgram(command, 10000));
     EXPECT_EQ(0u, WaitForExit(quorvel, 10000));
 }
+
+TEST_F(RunningQuorvelTest, ResourceCountsAreReadable)
+{
+    Start();
+    ResourceCounts counts = CountResources(quorvel.process);
+    // The window, its seven controls and their fonts and brushes are all there to count.
+    EXPECT_GT(counts.handles, 0u);
+    EXPECT_GE(counts.userObjects, 8u);
+    EXPECT_GT(counts.gdiObjects, 0u);
+}

@@ -1,5 +1,7 @@
 #include "Harness.h"
 
+#include <winternl.h>
+
 static std::wstring Widen(const std::string& bytes)
 {
     if (bytes.empty())
@@ -323,4 +325,125 @@ DWORD RunHostProgram(const std::wstring& commandLine, DWORD milliseconds)
 unsigned long XWindowOf(HWND window)
 {
     return static_cast<unsigned long>(reinterpret_cast<ULONG_PTR>(GetPropW(window, L"__wine_x11_whole_window")));
+}
+
+// The layouts below are those of ntdll's SystemExtendedHandleInformation (64) and of the
+// GDI handle table that the PEB points to at GdiSharedHandleTable (offset 0xF8 on x64).
+struct SystemHandleEntry {
+    PVOID object;
+    ULONG_PTR processId;
+    ULONG_PTR handle;
+    ULONG grantedAccess;
+    USHORT backTraceIndex;
+    USHORT typeIndex;
+    ULONG attributes;
+    ULONG reserved;
+};
+
+struct SystemHandleList {
+    ULONG_PTR count;
+    ULONG_PTR reserved;
+    SystemHandleEntry handles[1];
+};
+
+#pragma pack(push, 4)
+struct GdiHandleEntry {
+    ULONG64 object;
+    ULONG owner;
+    UCHAR type;
+    UCHAR flags;
+    USHORT unique;
+    ULONG64 userPointer;
+};
+#pragma pack(pop)
+
+typedef NTSTATUS(NTAPI* QuerySystemInformation)(ULONG, PVOID, ULONG, PULONG);
+typedef NTSTATUS(NTAPI* QueryInformationProcess)(HANDLE, ULONG, PVOID, ULONG, PULONG);
+
+template <typename Function> static Function NtdllFunction(const char* name)
+{
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), name)));
+}
+
+static DWORD CountKernelHandles(DWORD processId)
+{
+    QuerySystemInformation query = NtdllFunction<QuerySystemInformation>("NtQuerySystemInformation");
+    std::vector<char> buffer(1 << 20);
+    for (;;) {
+        ULONG needed = 0;
+        NTSTATUS status = query(64, buffer.data(), static_cast<ULONG>(buffer.size()), &needed);
+        if (status == static_cast<NTSTATUS>(0xC0000004L)) { // STATUS_INFO_LENGTH_MISMATCH
+            buffer.resize(buffer.size() * 2);
+            continue;
+        }
+        if (status != 0)
+            return 0;
+        const SystemHandleList* list = reinterpret_cast<const SystemHandleList*>(buffer.data());
+        DWORD count = 0;
+        for (ULONG_PTR i = 0; i < list->count; ++i)
+            count += list->handles[i].processId == processId;
+        return count;
+    }
+}
+
+static DWORD CountGdiObjects(HANDLE process)
+{
+    QueryInformationProcess query = NtdllFunction<QueryInformationProcess>("NtQueryInformationProcess");
+    PROCESS_BASIC_INFORMATION basic = {};
+    if (query(process, 0, &basic, sizeof basic, NULL) != 0 || !basic.PebBaseAddress)
+        return 0;
+    ULONG64 table = 0;
+    SIZE_T read = 0;
+    if (!ReadProcessMemory(process, reinterpret_cast<const char*>(basic.PebBaseAddress) + 0xF8, &table, sizeof table, &read)
+        || !table)
+        return 0;
+    std::vector<GdiHandleEntry> entries(0x10000);
+    if (!ReadProcessMemory(process, reinterpret_cast<const void*>(table), entries.data(),
+                           entries.size() * sizeof(GdiHandleEntry), &read))
+        return 0;
+    DWORD count = 0;
+    for (const GdiHandleEntry& entry : entries)
+        count += entry.type != 0;
+    return count;
+}
+
+struct WindowCount {
+    DWORD processId;
+    DWORD count;
+};
+
+static BOOL CALLBACK CountChild(HWND, LPARAM context)
+{
+    ++reinterpret_cast<WindowCount*>(context)->count;
+    return TRUE;
+}
+
+static BOOL CALLBACK CountTopLevel(HWND window, LPARAM context)
+{
+    WindowCount* windows = reinterpret_cast<WindowCount*>(context);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    if (processId == windows->processId) {
+        ++windows->count;
+        EnumChildWindows(window, CountChild, context);
+    }
+    return TRUE;
+}
+
+ResourceCounts CountResources(const PROCESS_INFORMATION& process)
+{
+    ResourceCounts counts = {};
+    GetProcessHandleCount(process.hProcess, &counts.handles);
+    counts.userObjects = GetGuiResources(process.hProcess, GR_USEROBJECTS);
+    counts.gdiObjects = GetGuiResources(process.hProcess, GR_GDIOBJECTS);
+    if (!counts.handles)
+        counts.handles = CountKernelHandles(process.dwProcessId);
+    if (!counts.userObjects) {
+        WindowCount windows = { process.dwProcessId, 0 };
+        EnumWindows(CountTopLevel, reinterpret_cast<LPARAM>(&windows));
+        counts.userObjects = windows.count;
+    }
+    if (!counts.gdiObjects)
+        counts.gdiObjects = CountGdiObjects(process.hProcess);
+    return counts;
 }

@@ -75,6 +75,17 @@ std::vector<std::wstring> RecordedCalls(const std::wstring& folder, const wchar_
 std::vector<std::wstring> WaitForCalls(const std::wstring& folder, const wchar_t* standIn, size_t count,
                                        DWORD milliseconds);
 
+// What a process holds, for leak checks. Windows answers GetProcessHandleCount and
+// GetGuiResources; Wine 8 answers 0 to all three, so there the kernel handles are counted
+// from the system's handle list, the GDI objects from the process's own GDI handle table,
+// and the USER objects by the windows the process owns.
+struct ResourceCounts {
+    DWORD handles;
+    DWORD userObjects;
+    DWORD gdiObjects;
+};
+ResourceCounts CountResources(const PROCESS_INFORMATION& process);
+
 // Runs a shell command of the host (such as xdotool) and waits for it; its exit code, or
 // STILL_ACTIVE when it did not end in time.
 DWORD RunHostProgram(const std::wstring& commandLine, DWORD milliseconds);
