@@ -17,7 +17,7 @@ fi
 
 "$bench/start-bench.sh" build/run 96 >/dev/null
 trap '"$bench/stop-bench.sh" build/run' EXIT
-export DISPLAY=":$(head -n1 build/run/display)" WINEPREFIX=$PWD/build/run/prefix-96
+export DISPLAY=":$(head -n1 build/run/display-96)" WINEPREFIX=$PWD/build/run/prefix-96
 wine build/Quorvel.exe </dev/null >build/run/quorvel.log 2>&1 &
 probe() { wine build/tests/QuorvelProbe.exe "$@" </dev/null 2>/dev/null; }
 probe wait >/dev/null

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Ends every wineserver and the Xvfb that start-bench.sh started in BENCH_DIR.
+# Ends every wineserver and Xvfb that start-bench.sh started in BENCH_DIR.
 bench=$1
 for prefix in "$bench"/prefix-*; do
-    [ -d "$prefix" ] && WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1
+    [ -d "$prefix" ] && WINEPREFIX=$(realpath "$prefix") wineserver -k >/dev/null 2>&1
 done
-if [ -f "$bench/xvfb.pid" ]; then
-    kill "$(cat "$bench/xvfb.pid")" >/dev/null 2>&1
-    rm -f "$bench/xvfb.pid"
-fi
+for pidfile in "$bench"/xvfb-*.pid; do
+    [ -f "$pidfile" ] || continue
+    kill "$(cat "$pidfile")" >/dev/null 2>&1
+    rm -f "$pidfile"
+done
 exit 0

@@ -14,7 +14,7 @@ static std::vector<std::wstring> Items(const std::vector<ControlInfo>& controls,
 
 TEST_F(RunningQuorvelTest, WindowAppearsWithBothListsFilledAndNothingRun)
 {
-    Start();
+    ASSERT_NO_FATAL_FAILURE(Start());
     wchar_t caption[32] = L"";
     GetWindowTextW(quorvel.window, caption, 32);
     EXPECT_STREQ(L"Quorvel", caption);
@@ -53,7 +53,7 @@ TEST_F(RunningQuorvelTest, WindowAppearsWithBothListsFilledAndNothingRun)
 
 TEST_F(RunningQuorvelTest, SelectionChangeOpensNothing)
 {
-    Start();
+    ASSERT_NO_FATAL_FAILURE(Start());
     for (int id : { 0, 2 }) {
         // The user moves the selection with the arrow key; the list tells the window.
         HWND list = ControlById(quorvel.window, id);
@@ -76,7 +76,7 @@ TEST_F(RunningQuorvelTest, CloseRequestsEndTheProcessWithExitCodeZero)
         WPARAM wParam;
     } table[] = { { WM_CLOSE, 0 }, { WM_SYSCOMMAND, SC_CLOSE } };
     for (const auto& row : table) {
-        Start();
+        ASSERT_NO_FATAL_FAILURE(Start());
         PostMessageW(quorvel.window, row.message, row.wParam, 0);
         EXPECT_EQ(0u, WaitForExit(quorvel, 10000)) << "message " << row.message;
         StopQuorvel(quorvel);
@@ -85,7 +85,7 @@ TEST_F(RunningQuorvelTest, CloseRequestsEndTheProcessWithExitCodeZero)
 
 TEST_F(RunningQuorvelTest, AltF4EndsTheProcessWithExitCodeZero)
 {
-    Start();
+    ASSERT_NO_FATAL_FAILURE(Start());
     wchar_t command[128];
     wsprintfW(command, L"/usr/bin/xdotool windowfocus --sync %lu key alt+F4", XWindowOf(quorvel.window));
     ASSERT_EQ(0u, RunHostProgram(command, 10000));
@@ -94,7 +94,7 @@ TEST_F(RunningQuorvelTest, AltF4EndsTheProcessWithExitCodeZero)
 
 TEST_F(RunningQuorvelTest, ResourceCountsAreReadable)
 {
-    Start();
+    ASSERT_NO_FATAL_FAILURE(Start());
     ResourceCounts counts = CountResources(quorvel.process);
     // The window, its seven controls and their fonts and brushes are all there to count.
     EXPECT_GT(counts.handles, 0u);

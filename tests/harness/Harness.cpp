@@ -2,6 +2,8 @@
 
 #include <winternl.h>
 
+#include <stdio.h>
+
 static std::wstring Widen(const std::string& bytes)
 {
     if (bytes.empty())
@@ -106,7 +108,7 @@ bool StartQuorvel(const std::wstring& folder, RunningQuorvel& running)
     if (!CreateProcessW(NULL, &commandLine[0], NULL, NULL, FALSE, 0, NULL, folder.c_str(), &startup,
                         &running.process))
         return false;
-    for (int waited = 0; waited < 20000; waited += 20) {
+    for (int waited = 0; waited < 30000; waited += 20) {
         HWND window = FindTopLevel(running.process.dwProcessId, L"QuorvelMainWindow");
         if (window && ControlById(window, 12)) {
             // Creation ends with the last control; give its creation and painting a moment.
@@ -114,9 +116,13 @@ bool StartQuorvel(const std::wstring& folder, RunningQuorvel& running)
             running.window = window;
             return true;
         }
-        if (WaitForSingleObject(running.process.hProcess, 20) == WAIT_OBJECT_0)
+        if (WaitForSingleObject(running.process.hProcess, 20) == WAIT_OBJECT_0) {
+            fprintf(stderr, "Quorvel ended before its window appeared\n");
             return false;
+        }
     }
+    fprintf(stderr, "Quorvel's window did not appear within 30 s (window %s)\n",
+            FindTopLevel(running.process.dwProcessId, L"QuorvelMainWindow") ? "found, controls missing" : "not found");
     return false;
 }
 
@@ -144,10 +150,15 @@ void StopQuorvel(RunningQuorvel& running)
 
 static std::wstring WindowText(HWND window)
 {
-    // WM_GETTEXT, unlike GetWindowTextW, reads the text of another process's window.
-    LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+    // WM_GETTEXT, unlike GetWindowTextW, reads the text of another process's window; a
+    // window that does not answer within seconds reads as empty.
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length))
+        return std::wstring();
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    LRESULT copied = SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), SMTO_ABORTIFHUNG, 5000,
+                        &copied);
     text.resize(static_cast<size_t>(copied));
     return text;
 }
@@ -270,6 +281,34 @@ HWND FocusedWindow(HWND window)
     if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, NULL), &info))
         return NULL;
     return info.hwndFocus;
+}
+
+int FocusedControlId(HWND window)
+{
+    HWND focus = FocusedWindow(window);
+    return focus && GetParent(focus) == window ? static_cast<int>(GetWindowLongPtrW(focus, GWLP_ID)) : -1;
+}
+
+int WaitForFocusedControl(HWND window, int id, DWORD milliseconds)
+{
+    for (DWORD waited = 0;; waited += 20) {
+        int focused = FocusedControlId(window);
+        if (focused == id || waited >= milliseconds)
+            return focused;
+        Sleep(20);
+    }
+}
+
+bool PressKeys(const std::wstring& keys)
+{
+    return RunHostProgram(L"/usr/bin/xdotool key --delay 40 " + keys, 10000) == 0;
+}
+
+bool ClickAt(int x, int y)
+{
+    wchar_t command[96];
+    wsprintfW(command, L"/usr/bin/xdotool mousemove %d %d click 1", x, y);
+    return RunHostProgram(command, 10000) == 0;
 }
 
 std::vector<std::wstring> RecordedCalls(const std::wstring& folder, const wchar_t* standIn)

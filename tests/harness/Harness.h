@@ -68,6 +68,14 @@ bool WaitUntilGone(HWND window, DWORD milliseconds);
 
 // The window with the keyboard focus in the thread of the given window, or null.
 HWND FocusedWindow(HWND window);
+// The id of the window's control that has the focus, or -1 when none of them has it.
+int FocusedControlId(HWND window);
+// Waits until the focused control is the one given (-1: none); the id it ends on.
+int WaitForFocusedControl(HWND window, int id, DWORD milliseconds);
+// Real keys through the X server, as xdotool names them ("Tab", "shift+Tab", "space").
+bool PressKeys(const std::wstring& keys);
+// Real mouse click at a point of the screen.
+bool ClickAt(int x, int y);
 
 // Lines a stand-in wrote to its record of calls, one command line each.
 std::vector<std::wstring> RecordedCalls(const std::wstring& folder, const wchar_t* standIn);

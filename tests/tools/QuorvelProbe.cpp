@@ -74,9 +74,9 @@ int wmain(int argc, wchar_t** argv)
         else
             Print(box.title + L"\n" + box.text + L"\n");
     } else if (command == L"focus") {
-        HWND focus = FocusedWindow(window);
-        if (focus && GetParent(focus) == window)
-            printf("%d\n", static_cast<int>(GetWindowLongPtrW(focus, GWLP_ID)));
+        int id = FocusedControlId(window);
+        if (id >= 0)
+            printf("%d\n", id);
         else
             printf("none\n");
     } else if (command == L"close") {
