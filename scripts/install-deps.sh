@@ -4,7 +4,7 @@
 # ImageMagick, a CJK font, and the Korean locale that Wine takes its code pages from.
 set -eu
 packages=(cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
-          wine64 xvfb xauth x11-utils xdotool imagemagick fonts-noto-cjk icoutils locales)
+          wine64 xvfb xauth x11-utils xdotool imagemagick fonts-noto-cjk icoutils locales zip)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
