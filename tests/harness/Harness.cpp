@@ -230,9 +230,9 @@ void ChooseListItem(HWND window, int id, int index)
     PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
 }
 
-bool WaitForMessageBox(DWORD processId, DWORD milliseconds, MessageBoxInfo& box)
+bool WaitForMessageBox(DWORD processId, DWORD milliseconds, MessageBoxInfo& box, DWORD pollMilliseconds)
 {
-    for (DWORD waited = 0;; waited += 20) {
+    for (DWORD waited = 0;; waited += pollMilliseconds) {
         HWND found = FindTopLevel(processId, L"#32770");
         if (found) {
             box.handle = found;
@@ -244,7 +244,7 @@ bool WaitForMessageBox(DWORD processId, DWORD milliseconds, MessageBoxInfo& box)
         }
         if (waited >= milliseconds)
             return false;
-        Sleep(20);
+        Sleep(pollMilliseconds);
     }
 }
 

@@ -61,8 +61,9 @@ struct MessageBoxInfo {
     std::wstring text;
 };
 
-// The first visible message box of the process, waiting up to the time given.
-bool WaitForMessageBox(DWORD processId, DWORD milliseconds, MessageBoxInfo& box);
+// The first visible message box of the process, waiting up to the time given; it looks
+// again every pollMilliseconds.
+bool WaitForMessageBox(DWORD processId, DWORD milliseconds, MessageBoxInfo& box, DWORD pollMilliseconds = 20);
 // True when no message box of the process appears within the time given.
 bool NoMessageBoxWithin(DWORD processId, DWORD milliseconds);
 void DismissMessageBox(const MessageBoxInfo& box);
