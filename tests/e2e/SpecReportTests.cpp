@@ -1,6 +1,7 @@
-// The specification button of the real Quorvel.exe, with the powershell stand-in beside it
-// printing what each test puts into powershell.exe.out.
+// The wide button "🧾 사양 자동 감지" of the real Quorvel.exe, with the powershell stand-in
+// beside it printing what each test puts into powershell.exe.out.
 #include "EndToEnd.h"
+#include "harness/AdapterNames.h"
 
 #include <intrin.h>
 
@@ -8,12 +9,6 @@
 #include <cstring>
 
 static const wchar_t ReportTitle[] = L"\uC2DC\uC2A4\uD15C \uC0AC\uC591"; // 시스템 사양
-
-// "Microsoft 기본 디스플레이 어댑터" as Windows PowerShell writes it on Korean Windows (CP949).
-static const char Cp949Adapter[] =
-    "Microsoft \xB1\xE2\xBA\xBB \xB5\xF0\xBD\xBA\xC7\xC3\xB7\xB9\xC0\xCC \xBE\xEE\xB4\xF0\xC5\xCD";
-static const wchar_t KoreanAdapter[] =
-    L"Microsoft \uAE30\uBCF8 \uB514\uC2A4\uD50C\uB808\uC774 \uC5B4\uB311\uD130";
 
 // The processor's brand string as this machine's processor gives it, leading blanks and
 // tabs left out.

@@ -1,5 +1,6 @@
 #include "specs/CapturedProgram.h"
 #include "specs/GraphicsAdapter.h"
+#include "harness/AdapterNames.h"
 
 #include <gtest/gtest.h>
 
@@ -79,16 +80,6 @@ TEST(IsValidUtf8, AcceptsWellFormedSequencesOnly)
     for (const auto& row : table)
         EXPECT_EQ(row.expected, IsValidUtf8(row.bytes)) << testing::PrintToString(row.bytes);
 }
-
-// "Microsoft 기본 디스플레이 어댑터", the basic display adapter of Korean Windows, as the
-// console of Korean Windows writes it (CP949) and as UTF-8.
-static const char Cp949Adapter[] =
-    "Microsoft \xB1\xE2\xBA\xBB \xB5\xF0\xBD\xBA\xC7\xC3\xB7\xB9\xC0\xCC \xBE\xEE\xB4\xF0\xC5\xCD";
-static const char Utf8Adapter[] = "Microsoft \xEA\xB8\xB0\xEB\xB3\xB8 "
-                                  "\xEB\x94\x94\xEC\x8A\xA4\xED\x94\x8C\xEB\xA0\x88\xEC\x9D\xB4 "
-                                  "\xEC\x96\xB4\xEB\x8C\x91\xED\x84\xB0";
-static const wchar_t KoreanAdapter[] =
-    L"Microsoft \uAE30\uBCF8 \uB514\uC2A4\uD50C\uB808\uC774 \uC5B4\uB311\uD130";
 
 TEST(DecodeProgramLine, Utf8WhenValidElseTheOemCodePage)
 {

@@ -2,6 +2,7 @@
 // a folder of its own, writes what each test puts into powershell.exe.out.
 #include "specs/CapturedProgram.h"
 #include "specs/GraphicsAdapter.h"
+#include "harness/AdapterNames.h"
 
 #include "Harness.h"
 
@@ -10,16 +11,6 @@
 #include <tlhelp32.h>
 
 static std::wstring StandInFolder;
-
-// "Microsoft 기본 디스플레이 어댑터", as the console of Korean Windows writes it (CP949) and
-// as UTF-8.
-static const char Cp949Adapter[] =
-    "Microsoft \xB1\xE2\xBA\xBB \xB5\xF0\xBD\xBA\xC7\xC3\xB7\xB9\xC0\xCC \xBE\xEE\xB4\xF0\xC5\xCD";
-static const char Utf8Adapter[] = "Microsoft \xEA\xB8\xB0\xEB\xB3\xB8 "
-                                  "\xEB\x94\x94\xEC\x8A\xA4\xED\x94\x8C\xEB\xA0\x88\xEC\x9D\xB4 "
-                                  "\xEC\x96\xB4\xEB\x8C\x91\xED\x84\xB0";
-static const wchar_t KoreanAdapter[] =
-    L"Microsoft \uAE30\uBCF8 \uB514\uC2A4\uD50C\uB808\uC774 \uC5B4\uB311\uD130";
 
 static const int NoWait = -1;
 
@@ -163,17 +154,22 @@ TEST(FirstOutputLine, BlankOnlyOrNoOutputOrNoProgramGiveNothing)
     EXPECT_FALSE(StartCapturedProgram(L"quorvel-no-such-program", L"-x", L"", child));
 }
 
-TEST(GraphicsAdapterName, StartsPowerShellHiddenWithTheExactCommandLine)
+// The query run from the folder: Windows searches the current folder for the program
+// before the system's, where Wine keeps a powershell.exe of its own.
+static std::wstring GraphicsAdapterNameIn(const std::wstring& folder)
 {
-    // Windows searches the current folder for the program before the system's.
-    std::wstring folder = StageStandIn("\r\n  " + std::string(Cp949Adapter) + "  \r\nSecond adapter\r\n");
     wchar_t previous[MAX_PATH];
     GetCurrentDirectoryW(MAX_PATH, previous);
-    ASSERT_TRUE(SetCurrentDirectoryW(folder.c_str()));
+    SetCurrentDirectoryW(folder.c_str());
     std::wstring name = GraphicsAdapterName();
     SetCurrentDirectoryW(previous);
+    return name;
+}
 
-    EXPECT_EQ(KoreanAdapter, name);
+TEST(GraphicsAdapterName, StartsPowerShellHiddenWithTheExactCommandLine)
+{
+    std::wstring folder = StageStandIn("\r\n  " + std::string(Cp949Adapter) + "  \r\nSecond adapter\r\n");
+    EXPECT_EQ(KoreanAdapter, GraphicsAdapterNameIn(folder));
     std::vector<std::wstring> calls = RecordedCalls(folder, L"powershell.exe");
     ASSERT_EQ(1u, calls.size());
     EXPECT_EQ(L"\"powershell\" -Command \"Get-CimInstance Win32_VideoController | Select-Object -ExpandProperty Name\"",
@@ -186,12 +182,7 @@ TEST(GraphicsAdapterName, StartsPowerShellHiddenWithTheExactCommandLine)
 TEST(GraphicsAdapterName, FallsBackWhenNothingIsWritten)
 {
     std::wstring folder = StageStandIn("   \r\n");
-    wchar_t previous[MAX_PATH];
-    GetCurrentDirectoryW(MAX_PATH, previous);
-    ASSERT_TRUE(SetCurrentDirectoryW(folder.c_str()));
-    std::wstring name = GraphicsAdapterName();
-    SetCurrentDirectoryW(previous);
-    EXPECT_EQ(L"\uAC10\uC9C0 \uC2E4\uD328", name);
+    EXPECT_EQ(L"\uAC10\uC9C0 \uC2E4\uD328", GraphicsAdapterNameIn(folder));
     EXPECT_EQ(1u, RecordedCalls(folder, L"powershell.exe").size());
 }
 
