@@ -56,8 +56,7 @@ void WriteBytesFile(const std::wstring& path, const std::string& bytes)
     CloseHandle(file);
 }
 
-std::wstring StageQuorvel(const std::wstring& quorvelExe, const std::wstring& standInFolder,
-                          const std::vector<std::wstring>& standIns)
+std::wstring StageStandIns(const std::wstring& standInFolder, const std::vector<std::wstring>& standIns)
 {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
@@ -66,9 +65,16 @@ std::wstring StageQuorvel(const std::wstring& quorvelExe, const std::wstring& st
     wsprintfW(folder, L"%squorvel-e2e-%lu-%lu-%u", temp, GetCurrentProcessId(), GetTickCount(), ++counter);
     CreateDirectoryW(folder, NULL);
     std::wstring staged(folder);
-    CopyFileW(quorvelExe.c_str(), (staged + L"\\Quorvel.exe").c_str(), FALSE);
     for (const std::wstring& name : standIns)
         CopyFileW((standInFolder + L"\\" + name).c_str(), (staged + L"\\" + name).c_str(), FALSE);
+    return staged;
+}
+
+std::wstring StageQuorvel(const std::wstring& quorvelExe, const std::wstring& standInFolder,
+                          const std::vector<std::wstring>& standIns)
+{
+    std::wstring staged = StageStandIns(standInFolder, standIns);
+    CopyFileW(quorvelExe.c_str(), (staged + L"\\Quorvel.exe").c_str(), FALSE);
     return staged;
 }
 
@@ -235,9 +241,9 @@ void ChooseListItem(HWND window, int id, int index)
     PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
 }
 
-bool WaitForMessageBox(DWORD processId, DWORD milliseconds, MessageBoxInfo& box)
+bool WaitForMessageBox(DWORD processId, DWORD milliseconds, MessageBoxInfo& box, DWORD pollMilliseconds)
 {
-    for (DWORD waited = 0;; waited += 20) {
+    for (DWORD waited = 0;; waited += pollMilliseconds) {
         HWND found = FindTopLevel(processId, L"#32770");
         if (found) {
             box.handle = found;
@@ -249,7 +255,7 @@ bool WaitForMessageBox(DWORD processId, DWORD milliseconds, MessageBoxInfo& box)
         }
         if (waited >= milliseconds)
             return false;
-        Sleep(20);
+        Sleep(pollMilliseconds);
     }
 }
 

@@ -13,6 +13,8 @@ std::wstring FolderOf(const std::wstring& path);
 std::wstring ReadTextFile(const std::wstring& path); // UTF-8 file as UTF-16
 void WriteBytesFile(const std::wstring& path, const std::string& bytes);
 
+// A fresh folder holding a copy of each stand-in named.
+std::wstring StageStandIns(const std::wstring& standInFolder, const std::vector<std::wstring>& standIns);
 // A fresh folder holding a copy of Quorvel.exe and of each stand-in named (explorer.exe,
 // powershell.exe): Windows searches a program's own folder first for what it starts.
 std::wstring StageQuorvel(const std::wstring& quorvelExe, const std::wstring& standInFolder,
@@ -59,8 +61,9 @@ struct MessageBoxInfo {
     std::wstring text;
 };
 
-// The first visible message box of the process, waiting up to the time given.
-bool WaitForMessageBox(DWORD processId, DWORD milliseconds, MessageBoxInfo& box);
+// The first visible message box of the process, waiting up to the time given; it looks
+// again every pollMilliseconds.
+bool WaitForMessageBox(DWORD processId, DWORD milliseconds, MessageBoxInfo& box, DWORD pollMilliseconds = 20);
 // True when no message box of the process appears within the time given.
 bool NoMessageBoxWithin(DWORD processId, DWORD milliseconds);
 void DismissMessageBox(const MessageBoxInfo& box);

@@ -1,6 +1,7 @@
 // Stands in for a program that Quorvel starts (explorer.exe, powershell.exe) when it is
 // placed beside Quorvel.exe. Files beside the stand-in, named after it, steer it:
 //   NAME.calls  each start appends its command line here, as one UTF-8 line;
+//   NAME.startup  each start appends how it was asked to start: "flags=0x101 show=0";
 //   NAME.out    if present, its bytes are written to standard output, unchanged;
 //   NAME.wait   if present, the number of milliseconds to keep running afterwards.
 #include <windows.h>
@@ -22,6 +23,15 @@ static std::string ReadFileBytes(const std::wstring& path, bool& found)
     return bytes;
 }
 
+static void AppendToFile(const std::wstring& path, const std::string& bytes)
+{
+    HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_ALWAYS, 0,
+                              NULL);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, NULL);
+    CloseHandle(file);
+}
+
 int wmain()
 {
     wchar_t self[MAX_PATH];
@@ -33,14 +43,17 @@ int wmain()
     std::string record(static_cast<size_t>(length), '\0');
     WideCharToMultiByte(CP_UTF8, 0, commandLine, -1, &record[0], length, NULL, NULL);
     record.back() = '\n';
-    HANDLE calls = CreateFileW((base + L".calls").c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
-                               OPEN_ALWAYS, 0, NULL);
-    DWORD written = 0;
-    WriteFile(calls, record.data(), static_cast<DWORD>(record.size()), &written, NULL);
-    CloseHandle(calls);
+    AppendToFile(base + L".calls", record);
+
+    STARTUPINFOW startup = {};
+    GetStartupInfoW(&startup);
+    char line[64];
+    int lineLength = wsprintfA(line, "flags=0x%lx show=%u\n", startup.dwFlags, startup.wShowWindow);
+    AppendToFile(base + L".startup", std::string(line, static_cast<size_t>(lineLength)));
 
     bool found = false;
     std::string output = ReadFileBytes(base + L".out", found);
+    DWORD written = 0;
     if (found && !output.empty())
         WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), output.data(), static_cast<DWORD>(output.size()), &written, NULL);
 
