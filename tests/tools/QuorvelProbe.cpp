@@ -1,6 +1,7 @@
 // Reads and drives a running Quorvel from the command line, for scripts and for a look by hand.
 //   QuorvelProbe wait            waits for the window; prints its process id
 //   QuorvelProbe window          the window's outer rectangle on the screen: x y width height
+//   QuorvelProbe boxwindow       the same for the message box that is open
 //   QuorvelProbe controls        one line per control: class, id, style, rectangle, text, items
 //   QuorvelProbe press ID        presses a button without waiting for its handler
 //   QuorvelProbe box [MS]        waits for a message box; prints its title and text
@@ -33,7 +34,7 @@ static void Print(const std::wstring& text)
 int wmain(int argc, wchar_t** argv)
 {
     if (argc < 2) {
-        fprintf(stderr, "usage: QuorvelProbe wait|window|controls|press ID|box [MS]|ok|focus|close\n");
+        fprintf(stderr, "usage: QuorvelProbe wait|window|boxwindow|controls|press ID|box [MS]|ok|focus|close\n");
         return 2;
     }
     std::wstring command = argv[1];
@@ -63,6 +64,15 @@ int wmain(int argc, wchar_t** argv)
         }
     } else if (command == L"press" && argc > 2) {
         PressButton(window, _wtoi(argv[2]));
+    } else if (command == L"boxwindow") {
+        MessageBoxInfo box;
+        if (!WaitForMessageBox(processId, 10000, box)) {
+            fprintf(stderr, "no message box\n");
+            return 1;
+        }
+        RECT rect;
+        GetWindowRect(box.handle, &rect);
+        printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
     } else if (command == L"box" || command == L"ok") {
         MessageBoxInfo box;
         if (!WaitForMessageBox(processId, argc > 2 ? _wtoi(argv[2]) : 10000, box)) {
