@@ -54,8 +54,7 @@ void WriteBytesFile(const std::wstring& path, const std::string& bytes)
     CloseHandle(file);
 }
 
-std::wstring StageQuorvel(const std::wstring& quorvelExe, const std::wstring& standInFolder,
-                          const std::vector<std::wstring>& standIns)
+std::wstring StageStandIns(const std::wstring& standInFolder, const std::vector<std::wstring>& standIns)
 {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
@@ -64,9 +63,16 @@ std::wstring StageQuorvel(const std::wstring& quorvelExe, const std::wstring& st
     wsprintfW(folder, L"%squorvel-e2e-%lu-%lu-%u", temp, GetCurrentProcessId(), GetTickCount(), ++counter);
     CreateDirectoryW(folder, NULL);
     std::wstring staged(folder);
-    CopyFileW(quorvelExe.c_str(), (staged + L"\\Quorvel.exe").c_str(), FALSE);
     for (const std::wstring& name : standIns)
         CopyFileW((standInFolder + L"\\" + name).c_str(), (staged + L"\\" + name).c_str(), FALSE);
+    return staged;
+}
+
+std::wstring StageQuorvel(const std::wstring& quorvelExe, const std::wstring& standInFolder,
+                          const std::vector<std::wstring>& standIns)
+{
+    std::wstring staged = StageStandIns(standInFolder, standIns);
+    CopyFileW(quorvelExe.c_str(), (staged + L"\\Quorvel.exe").c_str(), FALSE);
     return staged;
 }
 

@@ -13,8 +13,10 @@ std::wstring FolderOf(const std::wstring& path);
 std::wstring ReadTextFile(const std::wstring& path); // UTF-8 file as UTF-16
 void WriteBytesFile(const std::wstring& path, const std::string& bytes);
 
-// A fresh folder holding a copy of Quorvel.exe and of each stand-in named (explorer.exe,
-// powershell.exe): Windows searches a program's own folder first for what it starts.
+// A fresh folder holding a copy of each stand-in named (explorer.exe, powershell.exe).
+std::wstring StageStandIns(const std::wstring& standInFolder, const std::vector<std::wstring>& standIns);
+// The same with a copy of Quorvel.exe beside them: Windows searches a program's own folder
+// first for what it starts.
 std::wstring StageQuorvel(const std::wstring& quorvelExe, const std::wstring& standInFolder,
                           const std::vector<std::wstring>& standIns);
 
