@@ -53,6 +53,9 @@ RECT ClientRectOf(HWND window);
 void PressButton(HWND window, int id);
 // Selects a list item and notifies the window as a user's choice would (CBN_SELCHANGE).
 void ChooseListItem(HWND window, int id, int index);
+// Returns once the window's thread is back in its message loop, so that whatever handler was
+// running has ended; false when it did not come back in time.
+bool WaitUntilHandled(HWND window, DWORD milliseconds);
 
 struct MessageBoxInfo {
     HWND handle = NULL;
