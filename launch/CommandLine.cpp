@@ -2,12 +2,8 @@
 
 std::wstring ProgramCommandLine(const std::wstring& program, const std::wstring& parameters)
 {
-    std::wstring line;
-    if (!program.empty() && program[0] == L'"')
-        line = program;
-    else
-        line = L"\"" + program + L"\"";
+    std::wstring commandLine = !program.empty() && program[0] == L'"' ? program : L"\"" + program + L"\"";
     if (!parameters.empty())
-        line += L" " + parameters;
-    return line;
+        commandLine += L" " + parameters;
+    return commandLine;
 }

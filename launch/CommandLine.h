@@ -3,6 +3,6 @@
 
 #include <string>
 
-// The program in double quotes, unless it already begins with one; then one blank and the
-// parameters, only when there are any.
+// The program in double quotes (unless it already begins with one), then one blank and the
+// parameters when there are any. Nothing else is quoted or escaped.
 std::wstring ProgramCommandLine(const std::wstring& program, const std::wstring& parameters);

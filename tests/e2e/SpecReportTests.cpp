@@ -120,7 +120,7 @@ TEST_F(SpecReportTest, EveryPressAsksAfresh)
     EXPECT_EQ(4u, RecordedCalls(quorvel.folder, L"powershell.exe").size());
 }
 
-TEST_F(SpecReportTest, HundredPressesLeakNothing)
+TEST_F(SpecReportTest, HundredPressesLeaveNothingBehind)
 {
     Start();
     SetOutput("NVIDIA GeForce RTX 4070\r\n");

@@ -241,6 +241,13 @@ void ChooseListItem(HWND window, int id, int index)
     PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
 }
 
+bool WaitUntilHandled(HWND window, DWORD milliseconds)
+{
+    // A sent message is taken only when the thread next asks for a message.
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, milliseconds, &result) != 0;
+}
+
 bool WaitForMessageBox(DWORD processId, DWORD milliseconds, MessageBoxInfo& box, DWORD pollMilliseconds)
 {
     for (DWORD waited = 0;; waited += pollMilliseconds) {

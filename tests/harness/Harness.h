@@ -13,10 +13,10 @@ std::wstring FolderOf(const std::wstring& path);
 std::wstring ReadTextFile(const std::wstring& path); // UTF-8 file as UTF-16
 void WriteBytesFile(const std::wstring& path, const std::string& bytes);
 
-// A fresh folder holding a copy of each stand-in named.
+// A fresh folder holding a copy of each stand-in named (explorer.exe, powershell.exe).
 std::wstring StageStandIns(const std::wstring& standInFolder, const std::vector<std::wstring>& standIns);
-// A fresh folder holding a copy of Quorvel.exe and of each stand-in named (explorer.exe,
-// powershell.exe): Windows searches a program's own folder first for what it starts.
+// The same with a copy of Quorvel.exe beside them: Windows searches a program's own folder
+// first for what it starts.
 std::wstring StageQuorvel(const std::wstring& quorvelExe, const std::wstring& standInFolder,
                           const std::vector<std::wstring>& standIns);
 
@@ -53,6 +53,9 @@ RECT ClientRectOf(HWND window);
 void PressButton(HWND window, int id);
 // Selects a list item and notifies the window as a user's choice would (CBN_SELCHANGE).
 void ChooseListItem(HWND window, int id, int index);
+// Returns once the window's thread is back in its message loop, so that whatever handler was
+// running has ended; false when it did not come back in time.
+bool WaitUntilHandled(HWND window, DWORD milliseconds);
 
 struct MessageBoxInfo {
     HWND handle = NULL;
