@@ -81,3 +81,57 @@ TEST_F(SwitchingTest, FocusComesBackAfterAnotherWindowWasActive)
     SwitchBack();
     EXPECT_EQ(2, WaitForFocusedControl(quorvel.window, 2, 3000));
 }
+
+TEST_F(RunningQuorvelTest, SpaceOnAFocusedOpenPageButtonPressesItOnce)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    const KeyStep steps[] = { { L"Tab", 0 }, { L"Tab", 10 } };
+    ExpectFocusSteps(quorvel.window, steps, sizeof steps / sizeof steps[0]);
+    ASSERT_TRUE(PressKeys(L"space"));
+    std::vector<std::wstring> calls = WaitForCalls(quorvel.folder, L"explorer.exe", 1, 10000);
+    ASSERT_TRUE(WaitUntilHandled(quorvel.window, 10000));
+    Sleep(300);
+    calls = RecordedCalls(quorvel.folder, L"explorer.exe");
+    ASSERT_EQ(1u, calls.size());
+    EXPECT_EQ(L"\"explorer.exe\" https://support.hp.com/kr-ko/drivers", calls[0]);
+}
+
+TEST_F(RunningQuorvelTest, EnterAndEscapeMeanNothingToTheWindow)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    const KeyStep steps[] = { { L"Tab", 0 }, { L"Tab", 10 } };
+    ExpectFocusSteps(quorvel.window, steps, sizeof steps / sizeof steps[0]);
+    ASSERT_TRUE(PressKeys(L"Return Escape"));
+    EXPECT_TRUE(NoMessageBoxWithin(quorvel.process.dwProcessId, 1000));
+    EXPECT_TRUE(RecordedCalls(quorvel.folder, L"explorer.exe").empty());
+    EXPECT_EQ(10, FocusedControlId(quorvel.window));
+    EXPECT_EQ(static_cast<DWORD>(STILL_ACTIVE), WaitForExit(quorvel, 0));
+}
+
+TEST_F(RunningQuorvelTest, FocusComesBackToThePressedButtonAfterItsBox)
+{
+    // The mainboard list loses its selection, so its button brings up the notice; the wide
+    // button brings up the summary. Each box is closed with Enter, as a user would.
+    const struct {
+        int button;
+        std::vector<const wchar_t*> tabs;
+    } table[] = {
+        { 10, { L"Tab", L"Tab" } },
+        { 12, { L"shift+Tab" } },
+    };
+    for (const auto& row : table) {
+        ASSERT_NO_FATAL_FAILURE(Start());
+        WriteBytesFile(quorvel.folder + L"\\powershell.exe.out", "Test Adapter\r\n");
+        SendMessageW(ControlById(quorvel.window, 0), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+        for (const wchar_t* keys : row.tabs)
+            ASSERT_TRUE(PressKeys(keys));
+        ASSERT_EQ(row.button, WaitForFocusedControl(quorvel.window, row.button, 3000));
+        ASSERT_TRUE(PressKeys(L"space"));
+        MessageBoxInfo box;
+        ASSERT_TRUE(WaitForMessageBox(quorvel.process.dwProcessId, 20000, box)) << "button " << row.button;
+        ASSERT_TRUE(PressKeys(L"Return"));
+        EXPECT_TRUE(WaitUntilGone(box.handle, 5000)) << "button " << row.button;
+        EXPECT_EQ(row.button, WaitForFocusedControl(quorvel.window, row.button, 3000)) << "button " << row.button;
+        StopQuorvel(quorvel);
+    }
+}
