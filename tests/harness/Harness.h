@@ -67,6 +67,10 @@ struct MessageBoxInfo {
 // The first visible message box of the process, waiting up to the time given; it looks
 // again every pollMilliseconds.
 bool WaitForMessageBox(DWORD processId, DWORD milliseconds, MessageBoxInfo& box, DWORD pollMilliseconds = 20);
+// Presses a button whose handler shows a box, reads the box, closes it and waits until the
+// handler is back in the event loop; false when no box came. With millisecondsToBox, looks
+// for the box every millisecond and tells how long it took to come.
+bool PressForBox(const RunningQuorvel& running, int id, MessageBoxInfo& box, double* millisecondsToBox = NULL);
 // True when no message box of the process appears within the time given.
 bool NoMessageBoxWithin(DWORD processId, DWORD milliseconds);
 void DismissMessageBox(const MessageBoxInfo& box);
@@ -99,6 +103,10 @@ struct ResourceCounts {
     DWORD gdiObjects;
 };
 ResourceCounts CountResources(const PROCESS_INFORMATION& process);
+
+double MillisecondsSince(const LARGE_INTEGER& start);
+// Runs a program hidden, with no standard handles, to its end; how long that took.
+double RunMilliseconds(const std::wstring& exe);
 
 // Runs a shell command of the host (such as xdotool) and waits for it; its exit code, or
 // STILL_ACTIVE when it did not end in time.

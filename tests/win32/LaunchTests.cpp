@@ -33,15 +33,6 @@ static std::vector<DWORD> StartedProcesses(const wchar_t* exeName)
     return started;
 }
 
-// Milliseconds since the start given, for the numbers the tests print (and never judge).
-static double MillisecondsSince(LARGE_INTEGER start)
-{
-    LARGE_INTEGER now, frequency;
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 static void EndProcesses(const std::vector<DWORD>& processIds)
 {
     for (DWORD id : processIds) {
