@@ -3,6 +3,8 @@
 //   NAME.calls  each start appends its command line here, as one UTF-8 line;
 //   NAME.startup  each start appends how it was asked to start: "flags=0x101 show=0";
 //   NAME.out    if present, its bytes are written to standard output, unchanged;
+//   NAME.repeat if present, its bytes are then written again and again, until a write fails
+//               (the reader has closed its end), as a program that never finishes would;
 //   NAME.wait   if present, the number of milliseconds to keep running afterwards.
 #include <windows.h>
 
@@ -56,6 +58,11 @@ int wmain()
     DWORD written = 0;
     if (found && !output.empty())
         WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), output.data(), static_cast<DWORD>(output.size()), &written, NULL);
+
+    std::string repeat = ReadFileBytes(base + L".repeat", found);
+    while (found && !repeat.empty()
+           && WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), repeat.data(), static_cast<DWORD>(repeat.size()), &written, NULL))
+        ;
 
     std::string wait = ReadFileBytes(base + L".wait", found);
     if (found)
