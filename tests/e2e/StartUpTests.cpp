@@ -83,6 +83,19 @@ TEST_F(RunningQuorvelTest, CloseRequestsEndTheProcessWithExitCodeZero)
     }
 }
 
+TEST_F(RunningQuorvelTest, ClickOnTheCloseBoxEndsTheProcessWithExitCodeZero)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    // The middle of the close box: the last caption button, inside the fixed frame.
+    RECT frame;
+    GetWindowRect(quorvel.window, &frame);
+    int x = frame.right - GetSystemMetrics(SM_CXFIXEDFRAME) - GetSystemMetrics(SM_CXSIZE) / 2;
+    int y = frame.top + GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYSIZE) / 2;
+    ASSERT_EQ(HTCLOSE, SendMessageW(quorvel.window, WM_NCHITTEST, 0, MAKELPARAM(x, y)));
+    ASSERT_TRUE(ClickAt(x, y));
+    EXPECT_EQ(0u, WaitForExit(quorvel, 10000));
+}
+
 TEST_F(RunningQuorvelTest, AltF4EndsTheProcessWithExitCodeZero)
 {
     ASSERT_NO_FATAL_FAILURE(Start());

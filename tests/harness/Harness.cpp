@@ -32,19 +32,24 @@ std::wstring FolderOf(const std::wstring& path)
     return slash == std::wstring::npos ? std::wstring(L".") : path.substr(0, slash);
 }
 
-std::wstring ReadTextFile(const std::wstring& path)
+std::string ReadBytesFile(const std::wstring& path)
 {
+    std::string bytes;
     HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, NULL);
     if (file == INVALID_HANDLE_VALUE)
-        return std::wstring();
-    std::string bytes;
-    char buffer[4096];
+        return bytes;
+    char buffer[65536];
     DWORD got = 0;
     while (ReadFile(file, buffer, sizeof buffer, &got, NULL) && got > 0)
         bytes.append(buffer, got);
     CloseHandle(file);
-    return Widen(bytes);
+    return bytes;
+}
+
+std::wstring ReadTextFile(const std::wstring& path)
+{
+    return Widen(ReadBytesFile(path));
 }
 
 void WriteBytesFile(const std::wstring& path, const std::string& bytes)
@@ -277,12 +282,13 @@ double MillisecondsSince(const LARGE_INTEGER& start)
     return 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-bool PressForBox(const RunningQuorvel& running, int id, MessageBoxInfo& box, double* millisecondsToBox)
+bool PressForBox(const RunningQuorvel& running, int id, MessageBoxInfo& box, double* millisecondsToBox,
+                 DWORD waitMilliseconds)
 {
     LARGE_INTEGER start;
     QueryPerformanceCounter(&start);
     PressButton(running.window, id);
-    if (!WaitForMessageBox(running.process.dwProcessId, 60000, box, millisecondsToBox ? 1 : 20))
+    if (!WaitForMessageBox(running.process.dwProcessId, waitMilliseconds, box, millisecondsToBox ? 1 : 20))
         return false;
     if (millisecondsToBox)
         *millisecondsToBox = MillisecondsSince(start);

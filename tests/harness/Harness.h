@@ -10,6 +10,7 @@
 // A Windows path for a path that the build gave in Unix form.
 std::wstring WindowsPath(const std::string& path);
 std::wstring FolderOf(const std::wstring& path);
+std::string ReadBytesFile(const std::wstring& path);
 std::wstring ReadTextFile(const std::wstring& path); // UTF-8 file as UTF-16
 void WriteBytesFile(const std::wstring& path, const std::string& bytes);
 
@@ -69,8 +70,10 @@ struct MessageBoxInfo {
 bool WaitForMessageBox(DWORD processId, DWORD milliseconds, MessageBoxInfo& box, DWORD pollMilliseconds = 20);
 // Presses a button whose handler shows a box, reads the box, closes it and waits until the
 // handler is back in the event loop; false when no box came. With millisecondsToBox, looks
-// for the box every millisecond and tells how long it took to come.
-bool PressForBox(const RunningQuorvel& running, int id, MessageBoxInfo& box, double* millisecondsToBox = NULL);
+// for the box every millisecond and tells how long it took to come. The box may take up to
+// waitMilliseconds to come.
+bool PressForBox(const RunningQuorvel& running, int id, MessageBoxInfo& box, double* millisecondsToBox = NULL,
+                 DWORD waitMilliseconds = 60000);
 // True when no message box of the process appears within the time given.
 bool NoMessageBoxWithin(DWORD processId, DWORD milliseconds);
 void DismissMessageBox(const MessageBoxInfo& box);

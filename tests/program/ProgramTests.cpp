@@ -9,18 +9,6 @@
 
 static std::wstring QuorvelExe;
 
-static std::string ReadAll(const std::wstring& path)
-{
-    std::string bytes;
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
-    char buffer[65536];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, NULL) && got > 0)
-        bytes.append(buffer, got);
-    CloseHandle(file);
-    return bytes;
-}
-
 struct PeImage {
     std::string bytes;
     const IMAGE_NT_HEADERS64* headers = nullptr;
@@ -39,7 +27,7 @@ struct PeImage {
 
 static bool LoadImage(PeImage& image)
 {
-    image.bytes = ReadAll(QuorvelExe);
+    image.bytes = ReadBytesFile(QuorvelExe);
     if (image.bytes.size() < sizeof(IMAGE_DOS_HEADER))
         return false;
     const IMAGE_DOS_HEADER* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image.bytes.data());

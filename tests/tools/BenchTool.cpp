@@ -159,7 +159,7 @@ static int MeasureHostile(const wchar_t* quorvelExe, const wchar_t* standIns)
         WriteBytesFile(quorvel.folder + L"\\powershell.exe.out", flood.output);
         MessageBoxInfo box;
         double milliseconds = 0;
-        bool shown = PressForBox(quorvel, DetectSpecsButton, box, &milliseconds);
+        bool shown = PressForBox(quorvel, DetectSpecsButton, box, &milliseconds, 3600000);
         bool running = WaitForExit(quorvel, 0) == STILL_ACTIVE;
         printf("%s: %s after %.0f ms; the program %s\n", flood.what, shown ? "box" : "NO BOX", milliseconds,
                running ? "runs on" : "ENDED");

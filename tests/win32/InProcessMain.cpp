@@ -5,7 +5,7 @@
 #include <thread>
 
 std::wstring StandInFolder;
-std::wstring ForegroundWindowExe;
+std::wstring ForegroundWindowExe; // MinimalWindow.exe, which comes up topmost and in front when asked
 
 bool RunWatchingForMessageBox(DWORD milliseconds, const std::function<void()>& action,
                               const std::function<void(const MessageBoxInfo&)>& whileOpen)

@@ -234,7 +234,7 @@ TEST_F(NoticeTest, WithAnotherProgramInTheForegroundTheBoxHasNoOwner)
 {
     HWND main = Window(L"main", true, true, false);
     HWND topmost = Window(L"topmost", true, true, true);
-    std::wstring commandLine = L"\"" + ForegroundWindowExe + L"\"";
+    std::wstring commandLine = L"\"" + ForegroundWindowExe + L"\" --topmost";
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION other = {};
@@ -242,7 +242,7 @@ TEST_F(NoticeTest, WithAnotherProgramInTheForegroundTheBoxHasNoOwner)
     HWND otherWindow = NULL;
     for (int waited = 0; !otherWindow && waited < 10000; waited += 20) {
         Sleep(20);
-        otherWindow = FindWindowW(L"QuorvelTestForeground", NULL);
+        otherWindow = FindWindowW(L"MinimalWindow", NULL);
     }
     bool inForeground = otherWindow && MakeForeground(otherWindow);
 
