@@ -21,6 +21,8 @@ export DISPLAY=":$(head -n1 build/run/display-96)" WINEPREFIX=$PWD/build/run/pre
 wine build/Quorvel.exe </dev/null >build/run/quorvel.log 2>&1 &
 probe() { wine build/tests/QuorvelProbe.exe "$@" </dev/null 2>/dev/null; }
 probe wait >/dev/null
+# The pointer starts in the middle of the screen, over a button; move it out of the way.
+xdotool mousemove 10 10 sleep 0.2 mousemove 0 0
 sleep 1
 read -r x y width height < <(probe window | tr -d '\r')
 import -window root -crop "${width}x${height}+${x}+${y}" +repage build/screenshot.png
