@@ -41,7 +41,7 @@ int VersionCodeFromAnswers(const VersionAnswers& answers)
         return ClassifyWindowsVersion(answers.rtlMajor, answers.rtlMinor, answers.rtlProductType == VER_NT_WORKSTATION,
                                       answers.rtlBuild);
     if (!answers.secondAnswered)
-        return ClassifyWindowsVersion(0, 0, false, 0);
+        return UnknownWindowsVersion;
     // Without RtlGetVersion the build is not trusted: 10.0 then always reads as Windows 10.
     return ClassifyWindowsVersion(answers.major, answers.minor, answers.secondProductType == VER_NT_WORKSTATION, 0);
 }
